@@ -45,6 +45,10 @@ struct Row1Case {
     Grade grade;
 };
 
+void PrintTo(const Row1Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class MeasurementOne : public ::testing::TestWithParam<Row1Case> {};
 
 TEST_P(MeasurementOne, ConvertsAndGrades) {

@@ -20,6 +20,10 @@ struct SplitCase {
     const char* error;  // a part of the message, or empty
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Splitting : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(Splitting, GivesFieldsOrError) {

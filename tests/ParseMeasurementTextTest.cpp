@@ -35,6 +35,10 @@ struct Case {
     double value;
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Conversion : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Conversion, GivesValue) {

@@ -7,6 +7,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 WINBUILD ?= $(BUILD)/windows
 
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev locales qt6-base-dev \
+            fonts-liberation2 poppler-utils \
             g++-mingw-w64-x86-64-posix wine wine64
 
 .PHONY: all deps configure build windows-build run test windows-test bench clean

@@ -6,7 +6,8 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 WINBUILD ?= $(BUILD)/windows
 
-PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev locales qt6-base-dev \
+PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev locales \
+            qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-svg-dev \
             fonts-liberation2 poppler-utils \
             g++-mingw-w64-x86-64-posix wine wine64
 
@@ -41,7 +42,14 @@ windows-test: windows-build
 	ctest --test-dir $(WINBUILD) --output-on-failure
 
 run: build
-	$(BUILD)/bin/vertebra-grade --help
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window"; \
+	  echo "cannot be shown. The program is built: $(BUILD)/bin/vertebra"; \
+	  echo "Run it in a desktop session, or under a virtual display:"; \
+	  echo "  xvfb-run -a $(BUILD)/bin/vertebra        (Debian: apt-get install xvfb xauth)"; \
+	else \
+	  $(BUILD)/bin/vertebra; \
+	fi
 
 test: build windows-build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -49,6 +57,8 @@ test: build windows-build
 
 bench: build
 	$(BUILD)/bin/core_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/keystroke_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/startup_bench $(BUILD)/bin/vertebra-firstpaint $(BUILD)/bin/baseline-firstpaint
 
 clean:
 	rm -rf $(BUILD)

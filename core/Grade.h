@@ -44,4 +44,13 @@ constexpr std::string_view GradeLegend(Grade g) {
     return g == gdNone ? std::string_view{} : GradeTexts[g].legend;
 }
 
+// What the grade means in words, as its legend spells it: "достоверно женский" and so on.
+constexpr std::string_view GradeMeaning(Grade g) {
+    std::string_view legend = GradeLegend(g);
+    if (legend.empty()) return legend;
+    legend.remove_prefix(legend.find(" - ") + 3);
+    legend.remove_suffix(2);  // the closing " -"
+    return legend.substr(0, legend.find_last_not_of(' ') + 1);
+}
+
 }  // namespace vertebra

@@ -46,4 +46,11 @@ constexpr const Measurement& CatalogueEntry(int number) {
     return MeasurementCatalogue[number - 1];
 }
 
+// The measurement's full name: its window caption without the number and the underscores.
+constexpr std::string_view MeasurementName(int number) {
+    std::string_view caption = CatalogueEntry(number).windowCaption;
+    caption.remove_prefix(caption.find_first_not_of("0123456789 "));
+    return caption.substr(0, caption.find_last_not_of('_') + 1);
+}
+
 }  // namespace vertebra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "core/Grade.h"
 #include "core/MeasurementCatalogue.h"
@@ -40,5 +41,9 @@ constexpr Interval Bounds(int number, Grade g) {
     const ThresholdRow& row = ThresholdTable[number - 1];
     return {row[2 * g], row[2 * g + 1]};
 }
+
+// A row's bounds as the expert types them, each cut point between the codes it separates:
+// "ДЖ ≤ 55.6 < ВЖ ≤ 62.4 < НП ≤ 82.9 < ВМ ≤ 91 < ДМ".
+std::string BoundsText(int number);
 
 }  // namespace vertebra

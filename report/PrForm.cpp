@@ -27,3 +27,7 @@ ReportElement& TSculpForm::Label(QStringView name) {
 void TSculpForm::Paint(QPainter& painter, QPointF resolution, QPointF deviceOffset) const {
     PaintPage(painter, m_page, resolution, deviceOffset);
 }
+
+void TSculpForm::Print() {}
+
+void TSculpForm::Preview() {}

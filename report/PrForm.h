@@ -27,6 +27,11 @@ public:
 
     const ReportPage& Page() const { return m_page; }
 
+    // Sends the page to the printer; see PrForm.cpp.
+    void Print();
+    // Shows the page in a preview window until it is closed.
+    void Preview();
+
     // Draws the page as it stands now; see PaintPage.
     void Paint(QPainter& painter, QPointF resolution, QPointF deviceOffset = {}) const;
 

@@ -131,3 +131,19 @@ TEST(ThresholdTable, FirstAndLastRowsHoldTheirCutPoints) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DerivedTexts, MeasurementNamesMeaningsAndBounds) {
+    EXPECT_EQ(MeasurementName(1), "Расстояние между вершинами поперечных отростков");
+    EXPECT_EQ(MeasurementName(10), "Средняя ширина тела");
+    EXPECT_EQ(MeasurementName(16), "Вес");
+    EXPECT_EQ(GradeMeaning(gdCertainlyFemale), "достоверно женский");
+    EXPECT_EQ(GradeMeaning(gdProbablyMale), "вероятно мужской");
+    EXPECT_EQ(GradeMeaning(gdUndetermined), "неопределенный");
+    EXPECT_EQ(GradeMeaning(gdNone), "");
+    EXPECT_EQ(BoundsText(1), "ДЖ ≤ 55.6 < ВЖ ≤ 62.4 < НП ≤ 82.9 < ВМ ≤ 91 < ДМ");
+    EXPECT_EQ(BoundsText(16), "ДЖ ≤ 15 < ВЖ ≤ 20 < НП ≤ 29 < ВМ ≤ 33.1 < ДМ");
+}
+
+}  // namespace

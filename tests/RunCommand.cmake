@@ -8,6 +8,7 @@ cmake_policy(VERSION 3.25)
 #   -DSTDERR=file         optional: standard error must equal this file
 #   -DSTDOUT_HAS=text     optional: standard output must contain this text
 #   -DSTDERR_HAS=text     optional: standard error must contain this text
+#   -DSTDOUT_LACKS=text   optional: standard output must not contain this text
 string(REPLACE "|" ";" arguments "${ARGS}")
 set(input_option)
 if(STDIN)
@@ -39,6 +40,12 @@ foreach(stream IN ITEMS STDOUT STDERR)
         endif()
     endif()
 endforeach()
+if(STDOUT_LACKS)
+    string(FIND "${out}" "${STDOUT_LACKS}" at)
+    if(NOT at EQUAL -1)
+        string(APPEND failures "STDOUT has '${STDOUT_LACKS}':\n${out}\n")
+    endif()
+endif()
 if(failures)
     message(FATAL_ERROR "${PROGRAM} ${ARGS}\n${failures}")
 endif()

@@ -8,7 +8,7 @@ WINBUILD ?= $(BUILD)/windows
 
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev locales \
             qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-svg-dev \
-            fonts-liberation2 poppler-utils \
+            fonts-liberation2 poppler-utils cups-daemon cups-client \
             g++-mingw-w64-x86-64-posix wine wine64
 
 .PHONY: all deps configure build windows-build run test windows-test bench clean
@@ -59,6 +59,10 @@ bench: build
 	$(BUILD)/bin/core_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/keystroke_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/startup_bench $(BUILD)/bin/vertebra-firstpaint $(BUILD)/bin/baseline-firstpaint
+	@# Printing goes to a private spooler that keeps the jobs, never to the system's printers.
+	sh tests/cups/cups-fixture.sh start $(BUILD)/bench-cups queue
+	CUPS_SERVER=$(CURDIR)/$(BUILD)/bench-cups/cups.sock QT_QPA_PLATFORM=offscreen $(BUILD)/bin/print_bench; \
+	  status=$$?; sh tests/cups/cups-fixture.sh stop $(BUILD)/bench-cups; exit $$status
 
 clean:
 	rm -rf $(BUILD)

@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRawFont>
 #include <cmath>
 
 #include "report/ReportPage.h"
@@ -55,7 +57,9 @@ QFont DeviceFont(const ReportFont& f, double dpiY) {
 }
 
 // Each character goes to its own cell of the design's monospaced grid: a real font's fractional
-// advance would otherwise let long lines drift off the columns the page lines up on.
+// advance would otherwise let long lines drift off the columns the page lines up on. The
+// characters the font has go out as one glyph run per line, placed cell by cell; any other is
+// drawn on its own so that Qt can find it in another font.
 void DrawLabel(QPainter& painter, const ReportElement& label, const DeviceMapping& map,
                QPointF resolution, const QRectF& visible) {
     if (!label.enabled || label.text.isEmpty()) return;
@@ -65,23 +69,45 @@ void DrawLabel(QPainter& painter, const ReportElement& label, const DeviceMappin
     const QFont font = DeviceFont(label.font, resolution.y());
     painter.setFont(font);
     painter.setPen(label.font.color);
+    const QRawFont raw = QRawFont::fromFont(font);
     const double ascent = QFontMetricsF(font, painter.device()).ascent();
     const QStringList lines = label.Lines();
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
     for (qsizetype row = 0; row < lines.size(); ++row) {
         const double lineTop =
             map.Y(label.box.top() + static_cast<double>(row) * label.font.lineHeight);
         if (lineTop > visible.bottom()) break;
         const double baseline = lineTop + ascent;
         const QString& line = lines.at(row);
+        glyphs.clear();
+        positions.clear();
         qsizetype column = 0;
         for (qsizetype i = 0; i < line.size(); ++column) {
             const double x =
                 map.X(label.box.left() + static_cast<double>(column) * label.font.advance);
             if (x > visible.right()) break;
             const qsizetype length = line.at(i).isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
-            painter.drawText(QPointF(x, baseline), line.mid(i, length));
+            const QChar* character = line.constData() + i;
             i += length;
+            if (character->isSpace()) continue;
+            quint32 glyph = 0;
+            int count = 1;
+            if (raw.isValid() &&
+                raw.glyphIndexesForChars(character, static_cast<int>(length), &glyph, &count) &&
+                count == 1 && glyph != 0) {
+                glyphs.append(glyph);
+                positions.append(QPointF(x, baseline));
+            } else {
+                painter.drawText(QPointF(x, baseline), QString(character, length));
+            }
         }
+        if (glyphs.isEmpty()) continue;
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(), run);
     }
 }
 

@@ -126,6 +126,12 @@ const QMap<QString, ReportElement::Kind> kKinds = {
 
 }  // namespace
 
+QPageLayout ReportPageSettings::PageLayout() const {
+    return QPageLayout(QPageSize(QSizeF(paperWidthMm, paperHeightMm), QPageSize::Millimeter,
+                                 QString(), QPageSize::FuzzyMatch),
+                       orientation, QMarginsF());
+}
+
 QStringList ReportElement::Lines() const {
     QString plain = text;
     plain.remove(QLatin1Char('\n'));

@@ -46,6 +46,9 @@ struct ReportPageSettings {
     bool showProgress = true;
     QString dataSet;  // named, never opened: the page has no data rows
     ReportPrinterSettings printer;
+
+    // The sheet: paper and orientation, drawn from its corner (no margins).
+    QPageLayout PageLayout() const;
 };
 
 class ReportElement {

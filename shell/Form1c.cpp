@@ -1,6 +1,8 @@
 #include "shell/Form1c.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
@@ -197,4 +199,9 @@ void TForm1::showEvent(QShowEvent* event) {
             break;
         }
     }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) QCoreApplication::exit(0);
 }

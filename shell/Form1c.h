@@ -42,6 +42,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing the main window ends the program at once, a preview's loop included.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     template <class T>

@@ -5,13 +5,18 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 WINBUILD ?= $(BUILD)/windows
+SANBUILD ?= $(BUILD)/sanitize
+FUZZBUILD ?= $(BUILD)/fuzz
+FUZZ_SECONDS ?= 600
+SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev locales \
             qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-svg-dev \
             fonts-liberation2 poppler-utils cups-daemon cups-client \
-            g++-mingw-w64-x86-64-posix wine wine64
+            g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev
 
-.PHONY: all deps configure build windows-build run test windows-test bench clean
+.PHONY: all deps configure build windows-build sanitize-build fuzz-build run test windows-test \
+        sanitize-test fuzz bench clean
 
 all: build
 
@@ -41,6 +46,30 @@ windows-build: deps
 windows-test: windows-build
 	ctest --test-dir $(WINBUILD) --output-on-failure
 
+# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-build: deps
+	@[ -f $(SANBUILD)/CMakeCache.txt ] || cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVERTEBRA_SANITIZE=ON -DVERTEBRA_BENCH=OFF
+	cmake --build $(SANBUILD) -j $(JOBS)
+
+sanitize-test: sanitize-build
+	$(SANITIZER_ENV) ctest --test-dir $(SANBUILD) --output-on-failure -j $(JOBS)
+
+# libFuzzer targets, built with clang: each runs its corpus and fuzzes for a short while in
+# `make test`, for FUZZ_SECONDS each with `make fuzz`.
+fuzz-build: deps
+	@[ -f $(FUZZBUILD)/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZBUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTEBRA_FUZZ=ON
+	cmake --build $(FUZZBUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	@for pair in parse_measurement_text_fuzz:parse assess_measurements_fuzz:assess settings_value_fuzz:settings; do \
+	  target=$${pair%%:*}; corpus=$${pair##*:}; mkdir -p $(FUZZBUILD)/fuzz-work/$$corpus; \
+	  echo "== $$target for $(FUZZ_SECONDS) s"; \
+	  $(FUZZBUILD)/bin/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 -max_len=8192 \
+	    -print_final_stats=1 $(FUZZBUILD)/fuzz-work/$$corpus fuzz/corpus/$$corpus || exit 1; \
+	done
+
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 	  echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window"; \
@@ -51,9 +80,11 @@ run: build
 	  $(BUILD)/bin/vertebra; \
 	fi
 
-test: build windows-build
+test: build windows-build sanitize-build fuzz-build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINBUILD) --output-on-failure
+	$(SANITIZER_ENV) ctest --test-dir $(SANBUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(FUZZBUILD) --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bin/core_bench

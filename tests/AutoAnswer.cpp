@@ -13,6 +13,9 @@ namespace {
 int boxes = 0;
 
 class ShowWatcher : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
@@ -38,7 +41,7 @@ void Install() {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, &Answer);
     timer->start(10);
-    qApp->installEventFilter(new ShowWatcher);
+    qApp->installEventFilter(new ShowWatcher(qApp));
     std::atexit([] { std::printf("boxes: %d\n", boxes); });
 }
 

@@ -464,3 +464,14 @@ TEST_F(Window, FixedWindowWithItsCaptionAndColours) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Window, NothingTypedOrPastedIsCutOff) {
+    const QString megabyte = "55.6" + QString((1 << 20) - 4, 'x');
+    Edit(1)->setText(megabyte);
+    EXPECT_EQ(Edit(1)->text().size(), megabyte.size());
+    EXPECT_EQ(Edit(17)->text(), Code(vertebra::gdCertainlyFemale));
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -164,3 +165,59 @@ TEST(SettingsFile, EarlierFolderWinsAndNothingIsCreated) {
 #endif
 
 }  // namespace
+
+#ifndef _WIN32
+namespace {
+
+// Writes a settings file byte for byte.
+void WriteSettingsFile(const std::string& bytes) {
+    namespace fs = std::filesystem;
+    SettingsStore store;  // points the reader at the test's folder
+    store.CreateKey();
+    const fs::path file = fs::current_path() / "settings-store" / "Zelmor" / "Quentaril.conf";
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TEST(HostileSettings, AMegabyteTitleCountsAsAbsent) {
+    WriteSettingsFile("Name1=Первый\nTitle=" + std::string(1 << 20, 'T') + "\nName2=Второй\n");
+    Names experts;
+    LoadExpertNames(experts);
+    EXPECT_EQ(experts, (Names{"Первый", "Второй"}));
+    EXPECT_EQ(ReadReportTitle(), "");
+}
+
+TEST(HostileSettings, ControlCharactersAreKeptAsText) {
+    WriteSettingsFile(
+        std::string("Name1=a\x01\x02\x1b\x7f"
+                    "b\nTitle=\x7f\n",
+                    22));
+    Names experts;
+    LoadExpertNames(experts);
+    EXPECT_EQ(experts, (Names{std::string("a\x01\x02\x1b\x7f"
+                                          "b")}));
+    EXPECT_EQ(ReadReportTitle(), "\x7f");
+}
+
+TEST(HostileSettings, BinaryJunkNeverBreaksTheReader) {
+    std::mt19937 rng(7);
+    std::string junk(1 << 16, '\0');
+    for (char& c : junk)
+        c = static_cast<char>(rng());
+    WriteSettingsFile(junk + "\nTitle=после мусора\n" + junk);
+    Names experts;
+    LoadExpertNames(experts);
+    for (const std::string& name : experts)
+        EXPECT_LT(name.size(), 260u * 4);
+    EXPECT_EQ(ReadReportTitle(), "после мусора");
+}
+
+TEST(HostileSettings, AFileTooLargeToBeSettingsIsNoSettings) {
+    WriteSettingsFile("Name1=Первый\nTitle=Бюро\n" + std::string(17 << 20, '#'));
+    Names experts = kBuiltIn;
+    LoadExpertNames(experts);
+    EXPECT_EQ(experts, kBuiltIn);
+    EXPECT_EQ(ReadReportTitle(), "");
+}
+
+}  // namespace
+#endif

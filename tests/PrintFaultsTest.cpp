@@ -1,0 +1,121 @@
+// Printing when the spooler fails: a printer that disappears between preview and print, and a
+// spooler that stops while a job is being made. Nothing crashes, hangs or is shown.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <memory>
+
+#include "ModalWatcher.h"
+#include "report/PrForm.h"
+#include "report/PreviewWindow.h"
+#include "shell/Form1c.h"
+
+namespace {
+
+QString SpoolerFolder() {
+    return qEnvironmentVariable("VERTEBRA_TEST_SPOOLER");
+}
+
+int Lpadmin(const QStringList& arguments) {
+    return QProcess::execute("lpadmin", arguments);
+}
+
+// Records every window that shows, by object name, and runs an action on a given one.
+class ShowHook : public QObject {
+public:
+    ShowHook() { qApp->installEventFilter(this); }
+    ~ShowHook() override { qApp->removeEventFilter(this); }
+    QStringList names;
+    QString trigger;
+    std::function<void()> action;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Show && widget && widget->isWindow()) {
+            names << widget->objectName();
+            if (action && widget->objectName() == trigger) std::exchange(action, nullptr)();
+        }
+        return false;
+    }
+};
+
+class PrintFaults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(SpoolerFolder().isEmpty());
+        m_form = std::make_unique<TForm1>();
+        Form1 = m_form.get();
+        m_report = std::make_unique<TSculpForm>(nullptr);
+        SculpForm = m_report.get();
+        m_form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void TearDown() override {
+        SculpForm = nullptr;
+        Form1 = nullptr;
+    }
+    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<TSculpForm> m_report;
+};
+
+TEST_F(PrintFaults, PrinterGoneBetweenPreviewAndPrint) {
+    ModalWatcher boxes;
+    ShowHook shown;
+    qint64 printMs = -1;
+    QTimer::singleShot(200, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* preview = qobject_cast<PreviewWindow*>(w);
+            if (!preview || !preview->isVisible()) continue;
+            EXPECT_EQ(Lpadmin({"-x", "Capture"}), 0);
+            shown.names.clear();
+            QElapsedTimer clock;
+            clock.start();
+            preview->findChild<QAction*>("Print")->trigger();
+            printMs = clock.elapsed();
+            preview->close();
+        }
+    });
+    QTest::mouseClick(m_form->findChild<QWidget*>("SpeedButton2"), Qt::LeftButton);
+    EXPECT_GE(printMs, 0);
+    EXPECT_LT(printMs, 5000);
+    EXPECT_TRUE(shown.names.isEmpty()) << shown.names.join(", ").toStdString();
+    EXPECT_TRUE(boxes.Boxes().empty());
+    // The queue back, for the next test.
+    EXPECT_EQ(
+        Lpadmin({"-p", "Capture", "-v", "capture:" + SpoolerFolder() + "/jobs", "-E", "-m", "raw"}),
+        0);
+    EXPECT_EQ(Lpadmin({"-d", "Capture"}), 0);
+}
+
+TEST_F(PrintFaults, SpoolerStoppedWhileTheJobIsMade) {
+    ModalWatcher boxes;
+    ShowHook shown;
+    shown.trigger = "PrintProgress";
+    shown.action = [] {
+        // The page is being generated: the spooler goes away before it is handed over.
+        QFile pidFile(SpoolerFolder() + "/cupsd.pid");
+        ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
+        const pid_t pid = static_cast<pid_t>(pidFile.readAll().trimmed().toInt());
+        ASSERT_EQ(::kill(pid, SIGTERM), 0);
+        (void)QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, 5000);
+    };
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(m_form->findChild<QWidget*>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(shown.names, QStringList{"PrintProgress"});  // no other window, no message
+    EXPECT_TRUE(boxes.Boxes().empty());
+    // And the window goes on.
+    m_form->Edit(1)->setText("60");
+    EXPECT_FALSE(m_form->Edit(17)->text().isEmpty());
+}
+
+}  // namespace

@@ -13,10 +13,11 @@ SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev locales \
             qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-svg-dev \
             fonts-liberation2 poppler-utils cups-daemon cups-client \
-            g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev
+            g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev \
+            appstream desktop-file-utils
 
 .PHONY: all deps configure build windows-build sanitize-build fuzz-build run test windows-test \
-        sanitize-test fuzz bench clean
+        sanitize-test fuzz package bench clean
 
 all: build
 
@@ -85,6 +86,10 @@ test: build windows-build sanitize-build fuzz-build
 	ctest --test-dir $(WINBUILD) --output-on-failure
 	$(SANITIZER_ENV) ctest --test-dir $(SANBUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(FUZZBUILD) --output-on-failure -j $(JOBS)
+
+# A Debian package of the program in $(BUILD): vertebra_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 bench: build
 	$(BUILD)/bin/core_bench

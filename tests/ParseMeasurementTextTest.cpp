@@ -174,8 +174,12 @@ TEST(ConversionExactness, OtherSpellingsOfTheSameValueAgree) {
 
 // Under a locale whose decimal separator is a comma the full stop is still the point.
 TEST(ConversionLocale, CommaLocaleChangesNothing) {
+#ifdef _WIN32
+    ASSERT_NE(std::setlocale(LC_ALL, "Russian_Russia.1251"), nullptr);
+#else
     ASSERT_NE(std::setlocale(LC_ALL, "ru_RU.UTF-8"), nullptr)
         << "the test set-up generates ru_RU.UTF-8 under LOCPATH";
+#endif
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     char text[32];
     int mismatches = 0;

@@ -1,5 +1,6 @@
 cmake_policy(VERSION 3.25)
 # Runs one command and checks its exit status and output.
+#   -DEMULATOR=program    optional: runs the program under it (Wine)
 #   -DPROGRAM=path        the program
 #   -DARGS=a|b|c          its arguments, separated by |
 #   -DSTDIN=file          optional: file on standard input
@@ -14,7 +15,7 @@ set(input_option)
 if(STDIN)
     set(input_option INPUT_FILE ${STDIN})
 endif()
-execute_process(COMMAND ${PROGRAM} ${arguments} ${input_option}
+execute_process(COMMAND ${EMULATOR} ${PROGRAM} ${arguments} ${input_option}
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
 set(failures "")

@@ -9,6 +9,11 @@
 
 #include "tools/BatchGrader.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 constexpr const char* kUsage = "usage: vertebra-grade [--values] [FILE]";
@@ -71,6 +76,11 @@ int main(int argc, char** argv) {
         in = &stream;
     }
 
+#ifdef _WIN32
+    // The same bytes on every system: no line-end translation on the way in or out.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     const bool allGraded = vertebra::GradeBatch(*in, std::cout, std::cerr, withValues);
     if (in->bad()) {

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "MedianReporter.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -53,26 +55,11 @@ BENCHMARK(Parse)->DenseRange(0, kTextCount - 1)->Repetitions(9)->ReportAggregate
 BENCHMARK(FromChars)->DenseRange(0, kTextCount - 1)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(Assess)->Repetitions(9)->ReportAggregatesOnly(true);
 
-// Keeps the median of every run to compare the two conversions afterwards.
-class MedianCollector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> medians;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name + "/" + run.run_name.args] =
-                    run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    MedianCollector reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "MedianReporter.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -48,25 +50,13 @@ void BareKeystroke(benchmark::State& state) {
 BENCHMARK(WindowKeystroke)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BareKeystroke)->Repetitions(7)->ReportAggregatesOnly(true);
 
-class MedianCollector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> medians;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    MedianCollector reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const double window = reporter.medians["WindowKeystroke"],

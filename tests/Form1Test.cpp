@@ -18,6 +18,7 @@
 
 #include "KeyTyping.h"
 #include "ModalWatcher.h"
+#include "ProgramWindows.h"
 #include "core/Grade.h"
 #include "core/MeasurementCatalogue.h"
 #include "report/PrForm.h"
@@ -39,16 +40,8 @@ QString Code(vertebra::Grade g) {
 class Window : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_form = std::make_unique<TForm1>();
-        Form1 = m_form.get();
-        m_report = std::make_unique<TSculpForm>(nullptr);
-        SculpForm = m_report.get();
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void TearDown() override {
-        SculpForm = nullptr;
-        Form1 = nullptr;
+        ASSERT_TRUE(m_program.Open());
+        m_form = m_program.Form();
     }
 
     template <class T = QWidget>
@@ -62,8 +55,8 @@ protected:
     QStringList Tallies() const { return {Tally(1), Tally(2), Tally(3), Tally(4), Tally(5)}; }
     void Type(int n, const QString& text) { TypeKeys(Edit(n), text); }
 
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TSculpForm> m_report;
+    ProgramWindows m_program;
+    TForm1* m_form = nullptr;
 };
 
 TEST_F(Window, FirstDisplay) {
@@ -214,34 +207,34 @@ TEST(ErrorBox, TitleFromTheExecutableName) {
     EXPECT_EQ(ApplicationTitle(), "Form1_test");
 }
 
-// Settings written as an installation would.
-TEST(WindowSettings, InstalledNamesReplaceTheBuiltInList) {
+// A window built with a settings file written as an installation would.
+std::vector<QString> ExpertsWith(const std::string& settings, QString* shown) {
     QTemporaryDir dir;
     QDir().mkpath(dir.filePath("Zelmor"));
-    std::ofstream(dir.filePath("Zelmor/Quentaril.conf").toStdString())
-        << "[General]\nName2=Тельчуков Д.Л.\nName3=Новиков А.А.\n";
+    std::ofstream(dir.filePath("Zelmor/Quentaril.conf").toStdString()) << settings;
     const QByteArray saved = qgetenv("XDG_CONFIG_DIRS");
     qputenv("XDG_CONFIG_DIRS", dir.path().toLocal8Bit());
     TForm1 form;
     qputenv("XDG_CONFIG_DIRS", saved);
     const auto* experts = form.findChild<QComboBox*>("ComboBox1");
-    ASSERT_EQ(experts->count(), 2);
-    EXPECT_EQ(experts->itemText(0), "Тельчуков Д.Л.");
-    EXPECT_EQ(experts->itemText(1), "Новиков А.А.");
-    EXPECT_EQ(experts->currentText(), "Тельчуков Д.Л.");
+    std::vector<QString> items;
+    for (int i = 0; i < experts->count(); ++i)
+        items.push_back(experts->itemText(i));
+    *shown = experts->currentText();
+    return items;
+}
+
+TEST(WindowSettings, InstalledNamesReplaceTheBuiltInList) {
+    QString shown;
+    EXPECT_EQ(ExpertsWith("[General]\nName2=Тельчуков Д.Л.\nName3=Новиков А.А.\n", &shown),
+              (std::vector<QString>{"Тельчуков Д.Л.", "Новиков А.А."}));
+    EXPECT_EQ(shown, "Тельчуков Д.Л.");
 }
 
 TEST(WindowSettings, AKeyWithoutNamesLeavesTheListEmpty) {
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath("Zelmor"));
-    std::ofstream(dir.filePath("Zelmor/Quentaril.conf").toStdString()) << "Title=Бюро\n";
-    const QByteArray saved = qgetenv("XDG_CONFIG_DIRS");
-    qputenv("XDG_CONFIG_DIRS", dir.path().toLocal8Bit());
-    TForm1 form;
-    qputenv("XDG_CONFIG_DIRS", saved);
-    const auto* experts = form.findChild<QComboBox*>("ComboBox1");
-    EXPECT_EQ(experts->count(), 0);
-    EXPECT_EQ(experts->currentText(), "");
+    QString shown = "unset";
+    EXPECT_TRUE(ExpertsWith("Title=Бюро\n", &shown).empty());
+    EXPECT_EQ(shown, "");
 }
 
 // A copy of the window's description with one change, to see how start-up takes it.

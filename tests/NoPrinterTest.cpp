@@ -10,36 +10,21 @@
 #include <memory>
 
 #include "ModalWatcher.h"
+#include "ProgramWindows.h"
+#include "ShownWindows.h"
 #include "report/PrForm.h"
 #include "report/PreviewWindow.h"
 #include "shell/Form1c.h"
 
 namespace {
 
-class ShownWindows : public QObject {
-public:
-    ShownWindows() { qApp->installEventFilter(this); }
-    ~ShownWindows() override { qApp->removeEventFilter(this); }
-    QStringList names;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (event->type() == QEvent::Show && widget && widget->isWindow())
-            names << widget->objectName();
-        return false;
-    }
-};
-
 TEST(NoPrinter, PrintDoesNothingAndSaysNothing) {
     ASSERT_TRUE(QPrinterInfo::availablePrinterNames().isEmpty())
         << "the test's spooler has no queue";
-    TForm1 form;
-    Form1 = &form;
-    TSculpForm report(nullptr);
-    SculpForm = &report;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ProgramWindows program;
+    ASSERT_TRUE(program.Open());
+    TForm1& form = *program.Form();
+    TSculpForm& report = *program.Report();
 
     ModalWatcher boxes;
     ShownWindows shown;
@@ -66,8 +51,6 @@ TEST(NoPrinter, PrintDoesNothingAndSaysNothing) {
     QTest::mouseClick(form.findChild<QWidget*>("SpeedButton2"), Qt::LeftButton);
     EXPECT_TRUE(previewed);
     EXPECT_TRUE(boxes.Boxes().empty());
-    SculpForm = nullptr;
-    Form1 = nullptr;
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <memory>
 
 #include "ModalWatcher.h"
+#include "ProgramWindows.h"
+#include "ShownWindows.h"
 #include "report/PrForm.h"
 #include "report/PreviewWindow.h"
 #include "shell/Form1c.h"
@@ -27,48 +29,20 @@ int Lpadmin(const QStringList& arguments) {
     return QProcess::execute("lpadmin", arguments);
 }
 
-// Records every window that shows, by object name, and runs an action on a given one.
-class ShowHook : public QObject {
-public:
-    ShowHook() { qApp->installEventFilter(this); }
-    ~ShowHook() override { qApp->removeEventFilter(this); }
-    QStringList names;
-    QString trigger;
-    std::function<void()> action;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (event->type() == QEvent::Show && widget && widget->isWindow()) {
-            names << widget->objectName();
-            if (action && widget->objectName() == trigger) std::exchange(action, nullptr)();
-        }
-        return false;
-    }
-};
-
 class PrintFaults : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(SpoolerFolder().isEmpty());
-        m_form = std::make_unique<TForm1>();
-        Form1 = m_form.get();
-        m_report = std::make_unique<TSculpForm>(nullptr);
-        SculpForm = m_report.get();
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+        ASSERT_TRUE(m_program.Open());
+        m_form = m_program.Form();
     }
-    void TearDown() override {
-        SculpForm = nullptr;
-        Form1 = nullptr;
-    }
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TSculpForm> m_report;
+    ProgramWindows m_program;
+    TForm1* m_form = nullptr;
 };
 
 TEST_F(PrintFaults, PrinterGoneBetweenPreviewAndPrint) {
     ModalWatcher boxes;
-    ShowHook shown;
+    ShownWindows shown;
     qint64 printMs = -1;
     QTimer::singleShot(200, [&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -97,16 +71,15 @@ TEST_F(PrintFaults, PrinterGoneBetweenPreviewAndPrint) {
 
 TEST_F(PrintFaults, SpoolerStoppedWhileTheJobIsMade) {
     ModalWatcher boxes;
-    ShowHook shown;
-    shown.trigger = "PrintProgress";
-    shown.action = [] {
+    ShownWindows shown;
+    shown.When("PrintProgress", [] {
         // The page is being generated: the spooler goes away before it is handed over.
         QFile pidFile(SpoolerFolder() + "/cupsd.pid");
         ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
         const pid_t pid = static_cast<pid_t>(pidFile.readAll().trimmed().toInt());
         ASSERT_EQ(::kill(pid, SIGTERM), 0);
         (void)QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, 5000);
-    };
+    });
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(m_form->findChild<QWidget*>("SpeedButton1"), Qt::LeftButton);

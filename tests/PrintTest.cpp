@@ -24,6 +24,8 @@
 #include "KeyTyping.h"
 #include "ModalWatcher.h"
 #include "PrintJobs.h"
+#include "ProgramWindows.h"
+#include "ShownWindows.h"
 #include "report/PrForm.h"
 #include "report/PreviewWindow.h"
 #include "shell/Form1c.h"
@@ -35,37 +37,13 @@ double RowTop(int n) {
     return 224 + 24 * (n - 1);
 }
 
-// Records every window that shows, by object name.
-class ShownWindows : public QObject {
-public:
-    ShownWindows() { qApp->installEventFilter(this); }
-    ~ShownWindows() override { qApp->removeEventFilter(this); }
-    QStringList names;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (event->type() == QEvent::Show && widget && widget->isWindow())
-            names << widget->objectName();
-        return false;
-    }
-};
-
 class Printing : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_jobs.Configured()) << "VERTEBRA_TEST_JOBS names the spooler's job folder";
         m_jobs.Clear();
-        m_form = std::make_unique<TForm1>();
-        Form1 = m_form.get();
-        m_report = std::make_unique<TSculpForm>(nullptr);
-        SculpForm = m_report.get();
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void TearDown() override {
-        SculpForm = nullptr;
-        Form1 = nullptr;
+        ASSERT_TRUE(m_program.Open());
+        m_form = m_program.Form();
     }
 
     QWidget* Find(const char* name) const { return m_form->findChild<QWidget*>(name); }
@@ -122,8 +100,8 @@ protected:
 
     JobFolder m_jobs;
     QStringList m_lastArguments;  // title, copies and options of the last job
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TSculpForm> m_report;
+    ProgramWindows m_program;
+    TForm1* m_form = nullptr;
 };
 
 TEST_F(Printing, EmptyWindowPrintsEmptyValuesAndZeroTallies) {

@@ -19,6 +19,7 @@
 
 #include "KeyTyping.h"
 #include "PrintJobs.h"
+#include "ProgramWindows.h"
 #include "core/AssessMeasurements.h"
 #include "report/PrForm.h"
 #include "report/PreviewWindow.h"
@@ -53,19 +54,11 @@ constexpr Grade kTallyGrades[] = {gdCertainlyMale, gdProbablyMale, gdUndetermine
 class RandomSession : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_form = std::make_unique<TForm1>();
-        Form1 = m_form.get();
-        m_report = std::make_unique<TSculpForm>(nullptr);
-        SculpForm = m_report.get();
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+        ASSERT_TRUE(m_program.Open());
+        m_form = m_program.Form();
         for (int k = 1; k <= 5; ++k)
             m_tallies[k - 1] = m_form->findChild<QLabel*>(QStringLiteral("Label%1").arg(k));
         m_jobs.Clear();
-    }
-    void TearDown() override {
-        SculpForm = nullptr;
-        Form1 = nullptr;
     }
 
     struct Shown {
@@ -115,8 +108,8 @@ protected:
 
     std::mt19937 m_rng{20261211};
     JobFolder m_jobs;
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TSculpForm> m_report;
+    ProgramWindows m_program;
+    TForm1* m_form = nullptr;
     std::array<QLabel*, 5> m_tallies{};
 };
 
